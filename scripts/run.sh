@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the editor and starts it on a fresh copy of the example game folder, in a working
+# folder inside the build tree, so the repository's own files are never touched.
+set -euo pipefail
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="$repo/build/release"
+work="$repo/build/run"
+
+"$repo/scripts/install-packages.sh"
+cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWENDRIX_TESTS=OFF
+cmake --build "$build" --target wendrix
+
+rm -rf "$work"
+mkdir -p "$work"
+cp -r "$repo/examples/game" "$work/game"
+[ -d "$repo/languages" ] && cp -r "$repo/languages" "$work/languages"
+printf '%s\r\n' "$work/game" > "$work/prop.dat"
+
+cd "$work"
+exec "$build/wendrix"

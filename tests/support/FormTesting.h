@@ -1,0 +1,23 @@
+// Helpers for driving real windows on the offscreen platform.
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+
+// Shows the form and waits until it is the active window, so focus moves behave as a user's.
+inline bool ShowActive(TForm& form) {
+    form.Show();
+    form.Widget()->activateWindow();
+    return QTest::qWaitForWindowActive(form.Widget());
+}
+
+// Moves the focus from control to control with the mouse, as a click on it does.
+inline void ClickInto(TControl& control) {
+    QTest::mouseClick(control.Widget(), Qt::LeftButton, {}, QPoint(4, control.Widget()->height() / 2));
+}
+
+inline void PressTab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }

@@ -1,0 +1,41 @@
+// A prepared start folder and game folder, and the real main window started in them, for tests
+// that drive the editor as a user does.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/Application.h"
+#include "tests/support/FormTesting.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+#include "ui/Unit1.h"
+
+class StartedEditor : public testing::Test {
+public:
+    StartedEditor();
+    ~StartedEditor() override;
+
+    // The start folder (current folder while the test runs) and the game folder inside it.
+    std::string StartPath() const { return start_.Path(); }
+    std::string GamePath() const { return start_ / "game"; }
+    std::string HandlingPath() const { return GamePath() + "/data/handling.cfg"; }
+    std::string BackupPath() const { return HandlingPath() + ".bak"; }
+    std::string SettingsPath() const { return start_ / "prop.dat"; }
+
+    // A game folder with this handling file, and prop.dat naming it.
+    void PrepareGame(const std::string& handlingBytes);
+    void WriteSettings(const std::string& bytes) { WriteFile(SettingsPath(), bytes); }
+
+    // Builds the main window and shows it, which runs the start-up.
+    void Start();
+
+    TForm1* form = nullptr;
+    ScriptedDialogsScope dialogs;
+
+private:
+    TempFolder start_;
+    std::filesystem::path previousFolder_;
+};
