@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFont>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QStringList>
@@ -129,6 +130,9 @@ TApplication::TApplication(int& argc, char** argv)
     // Closing the main form ends the program, not the closing of whatever window was last.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallMousePressFilter();
+    // The design's font is the classic desktop's "MS Sans Serif"; where it is missing, a font
+    // of Arial's narrow metrics keeps the texts within the designed layout.
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial", "DejaVu Sans Condensed"});
 }
 
 TApplication::~TApplication() {

@@ -131,7 +131,14 @@ void TLabel::AdjustSize() {
 // ---------------------------------------------------------------- TGroupBox
 
 TGroupBox::TGroupBox(TWinControl* parent, std::string name)
-    : TWinControl(parent, std::move(name), new QGroupBox) {}
+    : TWinControl(parent, std::move(name), new QGroupBox) {
+    // The caption sits in the frame's top edge, as on the desktop the design comes from;
+    // children are placed relative to the frame's outer corner either way.
+    Widget()->setStyleSheet(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 7px; padding: 0px 2px; }");
+}
 
 void TGroupBox::SetCaption(const std::string& caption) {
     caption_ = caption;

@@ -287,15 +287,14 @@ bool CopyFileReplacing(const std::string& source, const std::string& target) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    // Non-blocking so that a pipe standing at the path is refused instead of waited on.
+    // Non-blocking so that a pipe standing at the path is refused instead of waited on;
+    // reading a regular file is not affected by it.
     FileHandle handle(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!handle.IsOpen()) Fail("Cannot open", path, errno);
     struct stat info {};
     if (fstat(handle.Get(), &info) != 0) Fail("Cannot open", path, errno);
     if (S_ISDIR(info.st_mode)) Fail("Cannot open", path, EISDIR);
     if (!S_ISREG(info.st_mode)) Fail("Cannot open", path, EINVAL);
-    const int flags = fcntl(handle.Get(), F_GETFL);
-    if (flags >= 0) fcntl(handle.Get(), F_SETFL, flags & ~O_NONBLOCK);
 
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)));

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QWidget>
 #include <algorithm>
@@ -54,6 +55,14 @@ void CollectFocusChain(const TWinControl& container, std::vector<QWidget*>& chai
     }
 }
 
+// The family itself when the system has it, else its first substitute that it has.
+QString FamilyOnThisSystem(const QString& family) {
+    if (QFontDatabase::hasFamily(family)) return family;
+    for (const QString& substitute : QFont::substitutes(family))
+        if (QFontDatabase::hasFamily(substitute)) return substitute;
+    return family;
+}
+
 }  // namespace
 
 TForm::TForm(std::string name) : TWinControl(this, std::move(name), new FormWidget(this)) {
@@ -102,7 +111,7 @@ void TForm::SetBorderStyle(TBorderStyle style) {
 
 void TForm::SetFont(const TFont& font) {
     font_ = font;
-    QFont qtFont(FromCp1252(font.Name));
+    QFont qtFont(FamilyOnThisSystem(FromCp1252(font.Name)));
     qtFont.setPixelSize(font.Height < 0 ? -font.Height : font.Height);
     Widget()->setFont(qtFont);
     // Labels fit their captions, which the new font draws in another width.

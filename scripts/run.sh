@@ -9,12 +9,7 @@ work="$repo/build/run"
 "$repo/scripts/install-packages.sh"
 cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWENDRIX_TESTS=OFF
 cmake --build "$build" --target wendrix
-
-rm -rf "$work"
-mkdir -p "$work"
-cp -r "$repo/examples/game" "$work/game"
-[ -d "$repo/languages" ] && cp -r "$repo/languages" "$work/languages"
-printf '%s\r\n' "$work/game" > "$work/prop.dat"
+"$repo/scripts/prepare-work-folder.sh" "$work"
 
 cd "$work"
 exec "$build/wendrix"

@@ -240,6 +240,15 @@ TEST(AtomicSave, ReplacesWholeContentByteForByte) {
     }
 }
 
+TEST(AtomicSave, NameOfTheLongestLengthCanBeSaved) {
+    const TempFolder folder;
+    const std::string name(255, 'n');
+    WriteFile(folder / name, "old");
+    WriteFileAtomically(folder / name, "new");
+    EXPECT_EQ(ReadFile(folder / name), "new");
+    EXPECT_EQ(EntriesOf(folder.Path()), Names{name});
+}
+
 TEST(AtomicSave, KeepsTheTargetsPermissions) {
     const TempFolder folder;
     const std::string target = folder / "handling.cfg";
@@ -440,6 +449,14 @@ TEST(ListFiles, MatchesMaskWithoutCaseInStableOrder) {
         SCOPED_TRACE(c.mask);
         EXPECT_EQ(ListFiles(folder.Path(), c.mask), c.names);
     }
+}
+
+TEST(ListFiles, NamesEqualButForCaseFollowByteOrder) {
+    const TempFolder folder;
+    for (const char* name : {"x.txt", "X.TXT", "x.TXT", "X.txt", "x.Txt", "X.tXT", "Y", "w"})
+        WriteFile(folder / name, "x");
+    EXPECT_EQ(ListFiles(folder.Path(), "*"),
+              (Names{"w", "X.TXT", "X.tXT", "X.txt", "x.TXT", "x.Txt", "x.txt", "Y"}));
 }
 
 TEST(ListFiles, MissingFolderGivesNothing) {
