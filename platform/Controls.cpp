@@ -79,17 +79,17 @@ void TControl::Dispatch(const std::function<void()>& handler) const { DispatchEv
 
 void TItems::Add(const std::string& text) {
     lines_.Add(text);
-    changed_();
+    added_(text);
 }
 
 void TItems::Clear() {
     lines_.Clear();
-    changed_();
+    reset_();
 }
 
 void TItems::Assign(const TStringList& lines) {
     lines_.Assign(lines);
-    changed_();
+    reset_();
 }
 
 namespace {
@@ -148,7 +148,7 @@ void TGroupBox::SetCaption(const std::string& caption) {
 // ---------------------------------------------------------------- TListBox
 
 TListBox::TListBox(TWinControl* parent, std::string name)
-    : TControl(parent, std::move(name), new QListWidget), Items([this] { Refill(); }) {
+    : TControl(parent, std::move(name), new QListWidget), Items([this](const std::string& text) { Append(text); }, [this] { Refill(); }) {
     auto* list = static_cast<QListWidget*>(Widget());
     list->setFocusPolicy(Qt::StrongFocus);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -187,6 +187,11 @@ void TListBox::SetItemIndex(int index) {
     lastIndex_ = index;
 }
 
+void TListBox::Append(const std::string& text) {
+    ProgramChange change(programSetting_);
+    static_cast<QListWidget*>(Widget())->addItem(FromCp1252(text));
+}
+
 void TListBox::Refill() {
     ProgramChange change(programSetting_);
     const int kept = ItemIndex();
@@ -199,7 +204,8 @@ void TListBox::Refill() {
 // ---------------------------------------------------------------- TComboBox
 
 TComboBox::TComboBox(TWinControl* parent, std::string name, TComboBoxStyle style)
-    : TControl(parent, std::move(name), new QComboBox), Items([this] { Refill(); }), style_(style) {
+    : TControl(parent, std::move(name), new QComboBox), Items([this](const std::string& text) { Append(text); }, [this] { Refill(); }),
+      style_(style) {
     auto* box = static_cast<QComboBox*>(Widget());
     box->setFocusPolicy(Qt::StrongFocus);
     box->setEditable(style == TComboBoxStyle::csDropDown);
@@ -227,6 +233,17 @@ void TComboBox::SetText(const std::string& text) {
     // The text selects the item that spells it, or none.
     box->setCurrentIndex(box->findText(FromCp1252(text), Qt::MatchExactly));
     if (box->isEditable()) box->setEditText(FromCp1252(text));
+}
+
+void TComboBox::Append(const std::string& text) {
+    ProgramChange change(programSetting_);
+    auto* box = static_cast<QComboBox*>(Widget());
+    const int kept = box->currentIndex();
+    const QString keptText = box->currentText();
+    box->addItem(FromCp1252(text));
+    // Qt selects the first item added to an empty box; here adding selects nothing.
+    if (box->currentIndex() != kept) box->setCurrentIndex(kept);
+    if (box->isEditable() && kept < 0) box->setEditText(keptText);
 }
 
 void TComboBox::Refill() {
@@ -360,11 +377,13 @@ void TButton::SetCaption(const std::string& caption) {
 // ---------------------------------------------------------------- TFileListBox
 
 TFileListBox::TFileListBox(TWinControl* parent, std::string name)
-    : TControl(parent, std::move(name), new QListWidget), Items([this] {
-          auto* list = static_cast<QListWidget*>(Widget());
-          list->clear();
-          list->addItems(QtTextsOf(Items.Lines()));
-      }) {}
+    : TControl(parent, std::move(name), new QListWidget),
+      Items([this](const std::string& text) { static_cast<QListWidget*>(Widget())->addItem(FromCp1252(text)); },
+            [this] {
+                auto* list = static_cast<QListWidget*>(Widget());
+                list->clear();
+                list->addItems(QtTextsOf(Items.Lines()));
+            }) {}
 
 void TFileListBox::SetDirectory(const std::string& folder) {
     directory_ = folder;

@@ -121,9 +121,12 @@ private:
     friend class TListBox;
     friend class TComboBox;
     friend class TFileListBox;
-    explicit TItems(std::function<void()> changed) : changed_(std::move(changed)) {}
+    // added: one item appended at the end; reset: the items replaced as a whole.
+    TItems(std::function<void(const std::string&)> added, std::function<void()> reset)
+        : added_(std::move(added)), reset_(std::move(reset)) {}
     TStringList lines_;
-    std::function<void()> changed_;
+    std::function<void(const std::string&)> added_;
+    std::function<void()> reset_;
 };
 
 class TLabel : public TControl {
@@ -160,6 +163,7 @@ public:
 
 private:
     void Refill();
+    void Append(const std::string& text);
     int programSetting_ = 0;
     int lastIndex_ = -1;
 };
@@ -180,6 +184,7 @@ public:
 
 private:
     void Refill();
+    void Append(const std::string& text);
     TComboBoxStyle style_;
     int programSetting_ = 0;
 };

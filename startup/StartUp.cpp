@@ -10,6 +10,8 @@
 void TForm1::FormShow() {
     StartFolder = GetStartFolder();
     if (!LoadSettingsAndHandling() && !RunFirstSetup()) return;
+    ComboBox1->SetItemIndex(0);
+    ListSection(0);
 }
 
 bool TForm1::LoadSettingsAndHandling() {

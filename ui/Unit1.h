@@ -7,6 +7,7 @@
 #include <string>
 
 #include "handling/HandlingFile.h"
+#include "handling/RecordFields.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Events.h"
@@ -100,7 +101,17 @@ public:
     void FormCloseQuery(bool& CanClose);
     void FormClose(TCloseAction& Action);
 
-    // The shown record: choosing section and record, tracking edits, saving.
+    // The shown record: listing a section, showing and committing a record, saving.
+    void ListSection(std::int32_t Section);
+    void ShowRecord();
+    void CommitShownRecord();
+    // The record controls from ShownTokens, and the 33 token texts they stand for.
+    void FillRecordControls();
+    TRecordTokens TokensFromRecordControls() const;
+    // Tests, normalises and clamps one value editor's number; reports a text that is none.
+    void CheckFieldRange(double Lower, double Upper, TLabeledEdit* Editor);
+
+    // Handlers of the shown record: choosing section and record, tracking edits, saving.
     void ComboBox1Change();
     void ListBox1Click();
     void LabeledEdit1Change();
@@ -144,6 +155,12 @@ public:
     void Button5Click();
 
 private:
+    // The choice box a letter choice or light index is shown in.
+    TComboBox* ChoiceBoxOf(const TRecordField& Field) const;
+    void SetRecordControl(const TRecordField& Field, const std::string& Token);
+    std::string RecordControlToken(const TRecordField& Field) const;
+    void CheckValueEditor(int Entry);
+
     // Start-up steps: loading what prop.dat names, or the first setup that asks for the game's
     // executable (false when the user cancels and the window is closing).
     bool LoadSettingsAndHandling();

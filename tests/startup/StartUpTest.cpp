@@ -4,11 +4,12 @@
 
 #include <filesystem>
 
+#include "tests/support/HandlingFixtures.h"
 #include "tests/support/app/StartedEditor.h"
 
 namespace {
 
-const std::string Handling = "; vehicles\r\nCAR 1000 2.0\r\n; end\r\n";
+const std::string Handling = HandlingText({"; vehicles", RecordLine("CAR"), "; end"});
 
 using Kind = RecordedBox::Kind;
 using StartUp = StartedEditor;
@@ -18,7 +19,7 @@ TEST_F(StartUp, LoadsTheHandlingFileOfTheStoredGameFolder) {
     Start();
     EXPECT_EQ(form->StartFolder, StartPath());
     EXPECT_EQ(form->SettingsLines.Lines(), std::vector<std::string>{GamePath()});
-    EXPECT_EQ(form->HandlingLines.Lines(), (std::vector<std::string>{"; vehicles", "CAR 1000 2.0", "; end"}));
+    EXPECT_EQ(form->HandlingLines.Lines(), (std::vector<std::string>{"; vehicles", RecordLine("CAR"), "; end"}));
     EXPECT_TRUE(dialogs->Boxes().empty());
     EXPECT_FALSE(std::filesystem::exists(BackupPath())) << "a backup is made at first setup only";
     EXPECT_TRUE(form->Widget()->isVisible());

@@ -21,3 +21,21 @@ inline void ClickInto(TControl& control) {
 }
 
 inline void PressTab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+
+#include <QListWidget>
+
+// Clicks entry `index` of a list box with the mouse.
+inline void ClickListEntry(TControl& list, int index) {
+    auto* widget = static_cast<QListWidget*>(list.Widget());
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(index)).center());
+}
+
+// Clicks into an editor and replaces its whole text by typing.
+inline void TypeInto(TControl& editor, const QString& text) {
+    ClickInto(editor);
+    QTest::keyClick(editor.Widget(), Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(editor.Widget(), Qt::Key_Delete);
+    else
+        QTest::keyClicks(editor.Widget(), text);
+}
