@@ -46,13 +46,20 @@ void TForm1::CheckBox1Click() { EditsClean = false; }
 
 void TForm1::ComboBox5Change() { EditsClean = false; }
 
-void TForm1::Button1Click() {
+void TForm1::Button1Click() { SaveHandlingFile(); }
+
+bool TForm1::SaveHandlingFile() {
     CommitShownRecord();
     try {
         SaveHandlingLines(HandlingLines, SettingsLines);
+        SavedHandlingLines.Assign(HandlingLines);
         EditsClean = true;
+        return true;
     } catch (...) {
         // The lines in memory and the file on disk are both intact; the user can save again.
         Application->MessageBox(MessageTexts[6], MessageTexts[7], TMsgButtons::OK, TMsgIcon::Error);
+        return false;
     }
 }
+
+bool TForm1::HasUnsavedChanges() const { return !EditsClean || !(HandlingLines == SavedHandlingLines); }

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -203,6 +204,20 @@ void TListBox::Refill() {
 
 // ---------------------------------------------------------------- TComboBox
 
+namespace {
+class ReturnKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+};
+}  // namespace
+
 TComboBox::TComboBox(TWinControl* parent, std::string name, TComboBoxStyle style)
     : TControl(parent, std::move(name), new QComboBox), Items([this](const std::string& text) { Append(text); }, [this] { Refill(); }),
       style_(style) {
@@ -210,6 +225,12 @@ TComboBox::TComboBox(TWinControl* parent, std::string name, TComboBoxStyle style
     box->setFocusPolicy(Qt::StrongFocus);
     box->setEditable(style == TComboBoxStyle::csDropDown);
     box->setInsertPolicy(QComboBox::NoInsert);
+    if (box->isEditable()) {
+        // Typing into the box's text is no choice: nothing completes it into an item, and
+        // Return does not turn it into a selection.
+        box->setCompleter(nullptr);
+        box->lineEdit()->installEventFilter(new ReturnKeyFilter(box->lineEdit()));
+    }
     QObject::connect(box, &QComboBox::currentIndexChanged, box, [this] {
         if (programSetting_ > 0) return;
         Dispatch([this] {

@@ -9,6 +9,7 @@
 
 void TForm1::FormShow() {
     StartFolder = GetStartFolder();
+    if (!RunLanguageSteps()) return;
     if (!LoadSettingsAndHandling() && !RunFirstSetup()) return;
     ComboBox1->SetItemIndex(0);
     ListSection(0);
@@ -21,6 +22,7 @@ bool TForm1::LoadSettingsAndHandling() {
         // A read-only handling file could be loaded but never saved.
         MakeFileWritable(HandlingFilePath(gameFolder));
         HandlingLines.LoadFromFile(HandlingFilePath(gameFolder));
+        SavedHandlingLines.Assign(HandlingLines);
         return true;
     } catch (...) {
         // Whatever went wrong, asking for the game's executable again is the way out.
@@ -31,8 +33,7 @@ bool TForm1::LoadSettingsAndHandling() {
 bool TForm1::RunFirstSetup() {
     Application->MessageBox(MessageTexts[0], MessageTexts[1], TMsgButtons::OK, TMsgIcon::None);
     if (!OpenDialog1.Execute()) {
-        QuietClose = true;
-        Close();
+        CloseQuietly();
         return false;
     }
     const std::string gameFolder = GameFolderOfExecutable(OpenDialog1.FileName);
@@ -41,6 +42,7 @@ bool TForm1::RunFirstSetup() {
     SettingsLines.SaveToFile(SettingsFilePath(StartFolder));
     MakeFileWritable(HandlingFilePath(gameFolder));
     HandlingLines.LoadFromFile(HandlingFilePath(gameFolder));
+    SavedHandlingLines.Assign(HandlingLines);
     MakeBackupIfMissing(gameFolder);
     return true;
 }

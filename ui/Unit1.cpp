@@ -40,6 +40,7 @@ TForm1::TForm1() : TForm("Form1") {
     ComboBox6 = Make<TComboBox>(this, "ComboBox6", TComboBoxStyle::csDropDown);
     ComboBox6->SetBounds(552, 320, 105, 21);
     ComboBox6->SetTabOrder(4);
+    ComboBox6->OnChange = TNotifyEvent(this, &TForm1::ComboBox6Change);
 
     FileListBox1 = Make<TFileListBox>(this, "FileListBox1");
     FileListBox1->SetBounds(8, -8, 17, 17);

@@ -90,12 +90,20 @@ public:
     bool QuietClose = false;                    // close without checks, question or credits
     bool FieldsValid = false;                   // cleared when a check rejects a value on closing
     bool RecordShown = false;                   // the controls hold line SectionStart + ShownIndex
+    // The handling file's lines as last loaded or saved: what is on disk, so closing can tell
+    // whether saving would change anything.
+    THandlingFile SavedHandlingLines;
 
     // Construction: the lists start empty and Editors is filled.
     void FormCreate();
 
     // The start-up sequence: start folder, language file, game folder, first record.
     void FormShow();
+    // Applies the language file named by the language box; false, with the window closing
+    // quietly, when the file lacks lines.
+    bool LoadLanguage();
+    // The user chose another language file from the language box.
+    void ComboBox6Change();
 
     // Closing: the field checks, the offer to save and the credits window.
     void FormCloseQuery(bool& CanClose);
@@ -108,6 +116,10 @@ public:
     // The record controls from ShownTokens, and the 33 token texts they stand for.
     void FillRecordControls();
     TRecordTokens TokensFromRecordControls() const;
+    // Commits the shown record and writes the file; false, after its message, when it failed.
+    bool SaveHandlingFile();
+    // Saving now would change the file on disk: the record controls or the lines hold a change.
+    bool HasUnsavedChanges() const;
     // Tests, normalises and clamps one value editor's number; reports a text that is none.
     void CheckFieldRange(double Lower, double Upper, TLabeledEdit* Editor);
 
@@ -160,6 +172,13 @@ private:
     void SetRecordControl(const TRecordField& Field, const std::string& Token);
     std::string RecordControlToken(const TRecordField& Field) const;
     void CheckValueEditor(int Entry);
+
+    // Language files: listing and applying the first at start-up, switching later.
+    bool RunLanguageSteps();
+    bool ApplyLanguageLinesOrReport();
+    std::string LanguageFilePath() const;
+    void CloseQuietly();
+    int AppliedLanguageEntry = -1;
 
     // Start-up steps: loading what prop.dat names, or the first setup that asks for the game's
     // executable (false when the user cancels and the window is closing).

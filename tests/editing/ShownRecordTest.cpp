@@ -1,7 +1,5 @@
 // The shown record driven as a user does: selecting records and sections, typing, leaving
 // editors and saving, checked against the lines in memory and the file on disk.
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <filesystem>
 
 #include "tests/support/HandlingFixtures.h"
@@ -23,29 +21,15 @@ const std::vector<std::string> TwoSections = {
 
 class ShownRecord : public StartedEditor {
 protected:
-    // Starts the editor on these lines, with the section names, light entries and message
-    // texts in place that a language file gives.
+    // Starts the editor on these lines; the message texts are made to name their slots.
     void StartWith(const std::vector<std::string>& lines) {
         PrepareGame(HandlingText(lines));
-        Application->CreateForm(form);
-        for (const char* name : {"Cars", "Boats", "Bikes", "Aircraft"}) form->ComboBox1->Items.Add(name);
-        for (const char* light : {"long", "small", "big", "tall"}) form->ComboBox5->Items.Add(light);
-        for (int slot = 0; slot < 12; ++slot) form->MessageTexts[slot] = "slot " + std::to_string(slot);
+        Start();
         ASSERT_TRUE(ShowActive(*form));
+        for (int slot = 0; slot < 12; ++slot) form->MessageTexts[slot] = "slot " + std::to_string(slot);
     }
 
-    // Chooses a section as a user does: a click opens the section box's list, the arrow
-    // keys move to the entry and Return takes it.
-    void ChooseSection(int section) {
-        auto* box = static_cast<QComboBox*>(form->ComboBox1->Widget());
-        ClickInto(*form->ComboBox1);
-        QAbstractItemView* list = box->view();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-        while (list->currentIndex().row() < section) QTest::keyClick(list, Qt::Key_Down);
-        while (list->currentIndex().row() > section) QTest::keyClick(list, Qt::Key_Up);
-        QTest::keyClick(list, Qt::Key_Return);
-        ASSERT_FALSE(list->window()->isVisible());
-    }
+    void ChooseSection(int section) { ChooseEntry(*form->ComboBox1, section); }
 
     std::string Line(int index) const { return form->HandlingLines.Get(index); }
 };

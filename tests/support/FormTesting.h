@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -22,7 +23,22 @@ inline void ClickInto(TControl& control) {
 
 inline void PressTab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QListWidget>
+
+// Chooses an entry of a drop-down as a user does: a click opens its list, the arrow keys move
+// to the entry and Return takes it.
+inline void ChooseEntry(TControl& box, int entry) {
+    auto* combo = static_cast<QComboBox*>(box.Widget());
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
+    QAbstractItemView* list = combo->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    while (list->currentIndex().row() < entry) QTest::keyClick(list, Qt::Key_Down);
+    while (list->currentIndex().row() > entry) QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_FALSE(list->window()->isVisible());
+}
 
 // Clicks entry `index` of a list box with the mouse.
 inline void ClickListEntry(TControl& list, int index) {

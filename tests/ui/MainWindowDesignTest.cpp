@@ -133,7 +133,9 @@ const std::vector<ControlRow> Design = {
      nullptr},
     {CONTROL(Button1), Button, "Form1", 144, 320, 105, 25, 3, "Daten ändern", "", false, {}, &TForm1::Button1Click,
      nullptr},
-    {CONTROL(ComboBox6), DropDown, "Form1", 552, 320, 105, 21, 4, "", "", false, {}, nullptr, nullptr},
+    // The language box switches the language when the user chooses another file.
+    {CONTROL(ComboBox6), DropDown, "Form1", 552, 320, 105, 21, 4, "", "", false, {}, &TForm1::ComboBox6Change,
+     nullptr},
     {CONTROL(FileListBox1), FileList, "Form1", 8, -8, 17, 17, 5, "", "", false, {}, nullptr, nullptr},
     {CONTROL(Button2), Button, "Form1", 408, 320, 137, 25, 6, "Button2", "", false, {}, &TForm1::Button2Click,
      nullptr},

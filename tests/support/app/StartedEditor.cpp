@@ -16,7 +16,13 @@ void StartedEditor::PrepareGame(const std::string& handlingBytes) {
     WriteSettings(GamePath() + "\r\n");
 }
 
+void StartedEditor::PrepareLanguage(const std::string& fileName) {
+    MakeFolder(LanguagesPath());
+    WriteFile(LanguagesPath() + "/" + fileName, ReadFile(RepoPath() + "/languages/" + fileName));
+}
+
 void StartedEditor::Start() {
+    if (useDefaultLanguage && !std::filesystem::exists(LanguagesPath())) PrepareLanguage();
     Application->CreateForm(form);
     form->Show();
 }

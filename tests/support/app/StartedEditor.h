@@ -25,14 +25,23 @@ public:
     std::string BackupPath() const { return HandlingPath() + ".bak"; }
     std::string SettingsPath() const { return start_ / "prop.dat"; }
 
+    // The shipped language file of this name in the start folder's languages folder.
+    void PrepareLanguage(const std::string& fileName = "English.txt");
+    std::string LanguagesPath() const { return start_ / "languages"; }
+    // The repository's own folder, where the tests started.
+    std::string RepoPath() const { return previousFolder_.string(); }
+
     // A game folder with this handling file, and prop.dat naming it.
     void PrepareGame(const std::string& handlingBytes);
     void WriteSettings(const std::string& bytes) { WriteFile(SettingsPath(), bytes); }
 
-    // Builds the main window and shows it, which runs the start-up.
+    // Builds the main window and shows it, which runs the start-up. Without a prepared
+    // language, the shipped English one is used.
     void Start();
 
     TForm1* form = nullptr;
+    // Start() puts the shipped English file in place when no languages folder exists.
+    bool useDefaultLanguage = true;
     ScriptedDialogsScope dialogs;
 
 private:
