@@ -62,4 +62,8 @@ bool TForm1::SaveHandlingFile() {
     }
 }
 
-bool TForm1::HasUnsavedChanges() const { return !EditsClean || !(HandlingLines == SavedHandlingLines); }
+bool TForm1::HasUnsavedChanges() const {
+    // Controls bound to no line hold nothing a save would write.
+    const bool controlsChanged = RecordShown && !EditsClean;
+    return controlsChanged || !(HandlingLines == SavedHandlingLines);
+}

@@ -77,7 +77,7 @@ private:
 
 bool swallowNextPress = false;
 bool swallowNextRelease = false;
-int exitHandlersRunning = 0;
+int exitsSuspended = 0;
 
 class MousePressFilter : public QObject {
 protected:
@@ -115,9 +115,9 @@ bool DispatchEvent(const TForm* form, const std::function<void()>& handler) {
 
 void SwallowCurrentMousePress() { swallowNextPress = true; }
 
-ExitHandlerScope::ExitHandlerScope() { ++exitHandlersRunning; }
-ExitHandlerScope::~ExitHandlerScope() { --exitHandlersRunning; }
-bool ExitHandlerScope::Active() { return exitHandlersRunning > 0; }
+ExitsSuspended::ExitsSuspended() { ++exitsSuspended; }
+ExitsSuspended::~ExitsSuspended() { --exitsSuspended; }
+bool ExitsSuspended::Active() { return exitsSuspended > 0; }
 
 void InstallMousePressFilter() {
     static MousePressFilter filter;

@@ -23,10 +23,13 @@ TControl::TControl(TWinControl* parent, std::string name, QWidget* widget)
     parent_->children_.push_back(this);
     widget_->setParent(parent_->ClientWidget());
     widget_->setFocusPolicy(Qt::NoFocus);
+    widget_->setObjectName(QString::fromStdString(name_));
 }
 
 TControl::TControl(TForm* self, std::string name, QWidget* widget)
-    : name_(std::move(name)), owner_(self), widget_(widget) {}
+    : name_(std::move(name)), owner_(self), widget_(widget) {
+    widget_->setObjectName(QString::fromStdString(name_));
+}
 
 TControl::~TControl() = default;
 
@@ -67,7 +70,10 @@ bool TControl::CanFocus() const {
     return true;
 }
 
-void TControl::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+void TControl::SetFocus() {
+    ExitsSuspended programMove;
+    widget_->setFocus(Qt::OtherFocusReason);
+}
 
 bool TControl::Focused() const {
     const QWidget* focus = widget_->window()->focusWidget();
@@ -298,11 +304,11 @@ protected:
 private:
     void Exited(Qt::FocusReason reason) {
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
-        if (ExitHandlerScope::Active()) return;
+        if (ExitsSuspended::Active()) return;
         const QWidget* next = QApplication::focusWidget();
         if (next == nullptr || next->window() != editor_->window()) return;
         {
-            ExitHandlerScope scope;
+            ExitsSuspended scope;
             onExit_();
         }
         if (reason == Qt::MouseFocusReason && QApplication::focusWidget() == editor_) SwallowCurrentMousePress();

@@ -4,9 +4,10 @@
 //  1. an editor's OnChange after every change of its text, by the user or the program;
 //  2. the check box's OnClick after every change of its state, none when set to the state it has;
 //  3. a drop-down's OnChange and the list box's OnClick only for the user's selection changes;
-//  4. an editor's OnExit when the focus moves from it to another control of the same window;
-//     a control clicked with the mouse takes the focus first, so that exit runs before the
-//     click, and a click whose exit handler gave the focus back to the editor does not happen.
+//  4. an editor's OnExit when the user moves the focus from it to another control of the same
+//     window; a control clicked with the mouse takes the focus first, so that exit runs before
+//     the click, and a click whose exit handler gave the focus back to the editor does not
+//     happen. The program's own SetFocus is no exit.
 // A handler that throws never unwinds through Qt: the dispatch point hands the failure to the
 // application's default error report.
 #pragma once

@@ -14,12 +14,14 @@ bool DispatchEvent(const TForm* form, const std::function<void()>& handler);
 // must not act on the control it was aimed at: the press (and its release) are swallowed.
 void SwallowCurrentMousePress();
 
-// While an exit handler runs, focus moves it makes are not exits of other editors, so two
-// editors that both refuse their text cannot hand the focus to and fro for ever.
-class ExitHandlerScope {
+// Focus moves that are no exits: those the program makes itself (an exit handler giving the
+// focus back to the editor it refused, the closing checks moving it from one refused editor
+// to the next) and any made while an exit handler runs. Exits are the user's leaving; were
+// these exits too, two editors refusing their text would hand the focus to and fro.
+class ExitsSuspended {
 public:
-    ExitHandlerScope();
-    ~ExitHandlerScope();
+    ExitsSuspended();
+    ~ExitsSuspended();
     static bool Active();
 };
 

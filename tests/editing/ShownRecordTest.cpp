@@ -21,17 +21,7 @@ const std::vector<std::string> TwoSections = {
 
 class ShownRecord : public StartedEditor {
 protected:
-    // Starts the editor on these lines; the message texts are made to name their slots.
-    void StartWith(const std::vector<std::string>& lines) {
-        PrepareGame(HandlingText(lines));
-        Start();
-        ASSERT_TRUE(ShowActive(*form));
-        for (int slot = 0; slot < 12; ++slot) form->MessageTexts[slot] = "slot " + std::to_string(slot);
-    }
-
     void ChooseSection(int section) { ChooseEntry(*form->ComboBox1, section); }
-
-    std::string Line(int index) const { return form->HandlingLines.Get(index); }
 };
 
 TEST_F(ShownRecord, StartUpShowsTheFirstRecordOfSectionZero) {

@@ -1,5 +1,7 @@
 #include "tests/support/ScriptedDialogs.h"
 
+#include <QApplication>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,6 +17,7 @@ const char* KindName(RecordedBox::Kind kind) {
 
 ScriptedDialogs::Answer ScriptedDialogs::Next(RecordedBox::Kind kind, const RecordedBox& box) {
     boxes_.push_back(box);
+    if (const QWidget* focus = QApplication::focusWidget()) boxes_.back().focus = focus->objectName().toStdString();
     if (answers_.empty() || answers_.front().kind != kind) {
         ADD_FAILURE() << "unexpected " << KindName(kind) << ": \"" << box.text << "\" / \""
                       << box.caption << "\"";

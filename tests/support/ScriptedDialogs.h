@@ -15,6 +15,7 @@ struct RecordedBox {
     std::string caption;   // message caption, or the error report's title
     TMsgButtons buttons = TMsgButtons::OK;
     TMsgIcon icon = TMsgIcon::None;
+    std::string focus;     // the control that had the focus when the box came
 };
 
 class ScriptedDialogs : public IModalDialogs {

@@ -1,5 +1,10 @@
 #include "tests/support/app/StartedEditor.h"
 
+#include <QTimer>
+
+#include "tests/support/HandlingFixtures.h"
+#include "ui/Unit2.h"
+
 StartedEditor::StartedEditor() : previousFolder_(std::filesystem::current_path()) {
     std::filesystem::current_path(start_.Path());
 }
@@ -24,5 +29,26 @@ void StartedEditor::PrepareLanguage(const std::string& fileName) {
 void StartedEditor::Start() {
     if (useDefaultLanguage && !std::filesystem::exists(LanguagesPath())) PrepareLanguage();
     Application->CreateForm(form);
+    Application->CreateForm(Form2);
     form->Show();
+}
+
+void StartedEditor::StartWith(const std::vector<std::string>& lines) {
+    PrepareGame(HandlingText(lines));
+    Start();
+    ASSERT_TRUE(ShowActive(*form));
+    for (int slot = 0; slot < 12; ++slot) form->MessageTexts[slot] = "slot " + std::to_string(slot);
+}
+
+bool StartedEditor::CloseMainWindow() {
+    bool creditsShown = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (!Form2->ModalShowing()) return;
+        creditsShown = true;
+        Form2->Close();
+    });
+    closer.start(5);
+    form->Widget()->close();
+    return creditsShown;
 }

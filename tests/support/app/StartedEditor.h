@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/Application.h"
 #include "tests/support/FormTesting.h"
@@ -35,9 +36,19 @@ public:
     void PrepareGame(const std::string& handlingBytes);
     void WriteSettings(const std::string& bytes) { WriteFile(SettingsPath(), bytes); }
 
-    // Builds the main window and shows it, which runs the start-up. Without a prepared
-    // language, the shipped English one is used.
+    // Builds the main window and the hidden credits window, as the program does, and shows
+    // the main window, which runs the start-up. Without a prepared language, the shipped
+    // English one is used.
     void Start();
+
+    // Starts the editor, shown and active, on a game folder with these handling lines; the
+    // message texts are then made to name their slots ("slot 6").
+    void StartWith(const std::vector<std::string>& lines);
+    std::string Line(int index) const { return form->HandlingLines.Get(index); }
+
+    // Asks the main window to close as its close button does. When the credits window comes,
+    // it is closed at once; true when it came.
+    bool CloseMainWindow();
 
     TForm1* form = nullptr;
     // Start() puts the shipped English file in place when no languages folder exists.
