@@ -170,9 +170,7 @@ TListBox::TListBox(TWinControl* parent, std::string name)
         }
         if (index == lastIndex_) return;
         lastIndex_ = index;
-        Dispatch([this] {
-            if (OnClick) OnClick();
-        });
+        Raise(OnClick);
     });
 }
 
@@ -239,9 +237,7 @@ TComboBox::TComboBox(TWinControl* parent, std::string name, TComboBoxStyle style
     }
     QObject::connect(box, &QComboBox::currentIndexChanged, box, [this] {
         if (programSetting_ > 0) return;
-        Dispatch([this] {
-            if (OnChange) OnChange();
-        });
+        Raise(OnChange);
     });
 }
 
@@ -323,16 +319,8 @@ TLabeledEdit::TLabeledEdit(TWinControl* parent, std::string name)
     : TControl(parent, name, new QLineEdit), label_(std::make_unique<TLabel>(parent, name + ".EditLabel")) {
     auto* edit = static_cast<QLineEdit*>(Widget());
     edit->setFocusPolicy(Qt::StrongFocus);
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [this] {
-        Dispatch([this] {
-            if (OnChange) OnChange();
-        });
-    });
-    auto* watcher = new ExitWatcher(edit, [this] {
-        Dispatch([this] {
-            if (OnExit) OnExit();
-        });
-    });
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { Raise(OnChange); });
+    auto* watcher = new ExitWatcher(edit, [this] { Raise(OnExit); });
     edit->installEventFilter(watcher);
     label_->SetBounds(0, 0, 0, 13);
 }
@@ -367,11 +355,7 @@ void TLabeledEdit::PlaceLabel() {
 TCheckBox::TCheckBox(TWinControl* parent, std::string name) : TControl(parent, std::move(name), new QCheckBox) {
     auto* box = static_cast<QCheckBox*>(Widget());
     box->setFocusPolicy(Qt::StrongFocus);
-    QObject::connect(box, &QCheckBox::toggled, box, [this] {
-        Dispatch([this] {
-            if (OnClick) OnClick();
-        });
-    });
+    QObject::connect(box, &QCheckBox::toggled, box, [this] { Raise(OnClick); });
 }
 
 void TCheckBox::SetCaption(const std::string& caption) {
@@ -389,11 +373,7 @@ TButton::TButton(TWinControl* parent, std::string name) : TControl(parent, std::
     auto* button = static_cast<QPushButton*>(Widget());
     button->setFocusPolicy(Qt::StrongFocus);
     button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, button, [this] {
-        Dispatch([this] {
-            if (OnClick) OnClick();
-        });
-    });
+    QObject::connect(button, &QPushButton::clicked, button, [this] { Raise(OnClick); });
 }
 
 void TButton::SetCaption(const std::string& caption) {

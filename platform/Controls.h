@@ -73,6 +73,12 @@ protected:
     // Runs an event handler: not while the window is being torn down, and never letting a
     // failure reach Qt.
     void Dispatch(const std::function<void()>& handler) const;
+    // Runs an event's handler, if one is set, through the dispatch point.
+    void Raise(const TNotifyEvent& event) const {
+        Dispatch([&event] {
+            if (event) event();
+        });
+    }
     void UpdateToolTip();
     // Records position and size without touching the widget, for controls that place their
     // widget themselves.

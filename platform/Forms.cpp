@@ -84,8 +84,12 @@ void TForm::SetBounds(int left, int top, int width, int height) {
     RememberBounds(left, top, width, height);
     const FrameMetrics frame = FrameOf(borderStyle_);
     Widget()->move(left, top);
-    Widget()->resize(width - 2 * frame.border, height - 2 * frame.border - frame.caption);
-    if (borderStyle_ == TBorderStyle::bsSingle) Widget()->setFixedSize(Widget()->size());
+    const QSize client(std::max(0, width - 2 * frame.border), std::max(0, height - 2 * frame.border - frame.caption));
+    // A fixed frame keeps the user from resizing; the program still sets its size here.
+    if (borderStyle_ == TBorderStyle::bsSingle)
+        Widget()->setFixedSize(client);
+    else
+        Widget()->resize(client);
 }
 
 int TForm::ClientWidth() const { return Widget()->width(); }

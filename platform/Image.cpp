@@ -54,8 +54,4 @@ void TImage::LoadJpeg(const std::string& bytes) {
     pictureHeight_ = decoded.Height;
 }
 
-void TImage::Clicked() {
-    Dispatch([this] {
-        if (OnClick) OnClick();
-    });
-}
+void TImage::Clicked() { Raise(OnClick); }

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgtest-dev libjpeg-dev
+  libbenchmark-dev clang libclang-rt-14-dev
   fonts-liberation
   xvfb xauth x11-utils libx11-dev imagemagick
 )

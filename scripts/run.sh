@@ -6,9 +6,7 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$repo/build/release"
 work="$repo/build/run"
 
-"$repo/scripts/install-packages.sh"
-cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWENDRIX_TESTS=OFF
-cmake --build "$build" --target wendrix
+"$repo/scripts/build-editor.sh"
 "$repo/scripts/prepare-work-folder.sh" "$work"
 
 cd "$work"

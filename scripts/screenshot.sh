@@ -8,9 +8,7 @@ language="${2:-}"
 build="$repo/build/release"
 work="$repo/build/screenshot"
 
-"$repo/scripts/install-packages.sh"
-cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWENDRIX_TESTS=OFF
-cmake --build "$build" --target wendrix
+"$repo/scripts/build-editor.sh"
 "$repo/scripts/prepare-work-folder.sh" "$work"
 if [ -n "$language" ]; then
   find "$work/languages" -type f ! -name "$language" -delete
