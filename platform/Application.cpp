@@ -102,6 +102,8 @@ protected:
 
 }  // namespace
 
+std::unique_ptr<IModalDialogs> CreateDesktopDialogs() { return std::make_unique<QtDialogs>(); }
+
 bool DispatchEvent(const TForm* form, const std::function<void()>& handler) {
     if (form != nullptr && form->Destroying()) return true;
     try {
@@ -125,7 +127,7 @@ void InstallMousePressFilter() {
 }
 
 TApplication::TApplication(int& argc, char** argv)
-    : qt_(std::make_unique<QApplication>(argc, argv)), dialogs_(std::make_unique<QtDialogs>()) {
+    : qt_(std::make_unique<QApplication>(argc, argv)), dialogs_(CreateDesktopDialogs()) {
     Application = this;
     // Closing the main form ends the program, not the closing of whatever window was last.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -39,6 +39,9 @@ public:
     virtual void ErrorReport(const std::string& title, const std::string& message) = 0;
 };
 
+// The desktop's own boxes and dialogs, which the application uses unless told otherwise.
+std::unique_ptr<IModalDialogs> CreateDesktopDialogs();
+
 class TApplication {
 public:
     TApplication(int& argc, char** argv);

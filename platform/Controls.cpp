@@ -307,7 +307,9 @@ private:
             ExitsSuspended scope;
             onExit_();
         }
-        if (reason == Qt::MouseFocusReason && QApplication::focusWidget() == editor_) SwallowCurrentMousePress();
+        // The editor's window may still be inactive after a message box: what counts is the
+        // control its window gives the focus to.
+        if (reason == Qt::MouseFocusReason && editor_->window()->focusWidget() == editor_) SwallowCurrentMousePress();
     }
 
     QWidget* editor_;
