@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgtest-dev libjpeg-dev
-  fonts-liberation
+  fonts-liberation locales
   xvfb xauth x11-utils libx11-dev imagemagick
 )
 for group in "$@"; do

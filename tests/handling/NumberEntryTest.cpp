@@ -3,6 +3,8 @@
 #include "handling/NumberEntry.h"
 
 #include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -13,6 +15,7 @@
 
 #include "handling/RecordFields.h"
 #include "platform/SysUtils.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -205,21 +208,39 @@ TEST(FormatFieldNumber, CoversEveryFieldBound) {
 class CommaLocale {
 public:
     CommaLocale() : previous_(std::setlocale(LC_ALL, nullptr)) {
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"}) {
-            if (std::setlocale(LC_ALL, name)) {
-                active_ = true;
-                return;
-            }
-        }
+        if (TryInstalledLocales() || TryLocaleBuiltHere()) active_ = true;
     }
-    ~CommaLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
+    ~CommaLocale() {
+        std::setlocale(LC_ALL, previous_.c_str());
+        if (builtHere_) unsetenv("LOCPATH");
+    }
     CommaLocale(const CommaLocale&) = delete;
     CommaLocale& operator=(const CommaLocale&) = delete;
     bool Active() const { return active_; }
 
 private:
+    static bool TryInstalledLocales() {
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
+            if (std::setlocale(LC_ALL, name)) return true;
+        return false;
+    }
+
+    // Machines often carry the locales' sources but no compiled German one: compile it into
+    // this test's own folder, which the C library then looks in.
+    bool TryLocaleBuiltHere() {
+        if (!std::filesystem::exists("/usr/share/i18n/locales/de_DE")) return false;
+        const std::string target = folder_ / "de_DE.UTF-8";
+        const std::string command = "localedef -i de_DE -f UTF-8 '" + target + "' >/dev/null 2>&1";
+        if (std::system(command.c_str()) != 0 && !std::filesystem::exists(target + "/LC_NUMERIC")) return false;
+        setenv("LOCPATH", folder_.Path().c_str(), 1);
+        builtHere_ = true;
+        return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    }
+
     std::string previous_;
     bool active_ = false;
+    bool builtHere_ = false;
+    TempFolder folder_;
 };
 
 TEST(NumberEntry, IgnoresTheSystemLocale) {
