@@ -6,15 +6,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/FuzzProperties.h"
 #include "handling/HandlingFile.h"
 
 namespace {
-
-void Require(bool holds, const char* property) {
-    if (holds) return;
-    std::fprintf(stderr, "property violated: %s\n", property);
-    std::abort();
-}
 
 bool HasBlank(const std::string& text) { return text.find_first_of(" \t") != std::string::npos; }
 

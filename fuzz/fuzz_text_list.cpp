@@ -7,17 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/FuzzProperties.h"
 #include "platform/TextList.h"
-
-namespace {
-
-void Require(bool holds, const char* property) {
-    if (holds) return;
-    std::fprintf(stderr, "property violated: %s\n", property);
-    std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
