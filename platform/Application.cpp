@@ -158,8 +158,6 @@ void TApplication::Terminate() {
     QApplication::quit();
 }
 
-void TApplication::ProcessMessages() { QApplication::processEvents(); }
-
 TMsgAnswer TApplication::MessageBox(const std::string& text, const std::string& caption,
                                     TMsgButtons buttons, TMsgIcon icon) {
     return dialogs_->MessageBox({text, caption, buttons, icon});

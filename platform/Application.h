@@ -66,7 +66,6 @@ public:
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
-    void ProcessMessages();
 
     TMsgAnswer MessageBox(const std::string& text, const std::string& caption,
                           TMsgButtons buttons, TMsgIcon icon);

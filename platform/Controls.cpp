@@ -63,13 +63,6 @@ void TControl::SetShowHint(bool show) {
 
 void TControl::UpdateToolTip() { widget_->setToolTip(showHint_ ? FromCp1252(hint_) : QString()); }
 
-bool TControl::CanFocus() const {
-    if (!TakesFocus()) return false;
-    for (const TControl* c = this; c != nullptr; c = c->parent_)
-        if (!c->visible_ || !c->enabled_) return false;
-    return true;
-}
-
 void TControl::SetFocus() {
     ExitsSuspended programMove;
     widget_->setFocus(Qt::OtherFocusReason);
@@ -395,7 +388,6 @@ TFileListBox::TFileListBox(TWinControl* parent, std::string name)
             }) {}
 
 void TFileListBox::SetDirectory(const std::string& folder) {
-    directory_ = folder;
     Items.Assign(TStringList(ListFiles(folder, mask_)));
 }
 

@@ -58,7 +58,6 @@ public:
     int TabOrder() const { return tabOrder_; }
     void SetTabOrder(int order) { tabOrder_ = order; }
     virtual bool TakesFocus() const { return tabOrder_ >= 0; }
-    bool CanFocus() const;
     void SetFocus();
     bool Focused() const;
 
@@ -245,11 +244,9 @@ public:
     TFileListBox(TWinControl* parent, std::string name);
     const std::string& Mask() const { return mask_; }
     void SetMask(const std::string& mask) { mask_ = mask; }
-    const std::string& Directory() const { return directory_; }
     void SetDirectory(const std::string& folder);
     TItems Items;
 
 private:
     std::string mask_ = "*.*";
-    std::string directory_;
 };

@@ -47,5 +47,3 @@ std::string ToCp1252(const QString& text) {
 std::string Cp1252FromUtf8(std::string_view utf8) {
     return ToCp1252(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
-
-std::string Utf8FromCp1252(std::string_view bytes) { return FromCp1252(bytes).toStdString(); }

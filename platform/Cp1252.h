@@ -13,4 +13,3 @@ std::string ToCp1252(const QString& text);
 
 // For texts written in UTF-8 source files, such as the window's design texts.
 std::string Cp1252FromUtf8(std::string_view utf8);
-std::string Utf8FromCp1252(std::string_view bytes);
