@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFont>
 #include <QMessageBox>
@@ -47,7 +48,8 @@ public:
         const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
                                                             QString(), QtFilterOf(request.Filter));
         if (chosen.isEmpty()) return false;
-        fileName = ToCp1252(chosen);
+        // A path is a name in the file system's own encoding, not a text of the window.
+        fileName = QFile::encodeName(chosen).toStdString();
         return true;
     }
 
