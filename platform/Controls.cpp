@@ -34,11 +34,15 @@ TControl::TControl(TForm* self, std::string name, QWidget* widget)
 TControl::~TControl() = default;
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+    RememberBounds(left, top, width, height);
+    widget_->setGeometry(left, top, width, height);
+}
+
+void TControl::RememberBounds(int left, int top, int width, int height) {
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
-    widget_->setGeometry(left, top, width, height);
 }
 
 void TControl::SetVisible(bool visible) {
@@ -148,7 +152,8 @@ void TGroupBox::SetCaption(const std::string& caption) {
 // ---------------------------------------------------------------- TListBox
 
 TListBox::TListBox(TWinControl* parent, std::string name)
-    : TControl(parent, std::move(name), new QListWidget), Items([this](const std::string& text) { Append(text); }, [this] { Refill(); }) {
+    : TControl(parent, std::move(name), new QListWidget),
+      Items([this](const std::string& text) { Append(text); }, [this] { Refill(); }) {
     auto* list = static_cast<QListWidget*>(Widget());
     list->setFocusPolicy(Qt::StrongFocus);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -216,7 +221,8 @@ protected:
 }  // namespace
 
 TComboBox::TComboBox(TWinControl* parent, std::string name, TComboBoxStyle style)
-    : TControl(parent, std::move(name), new QComboBox), Items([this](const std::string& text) { Append(text); }, [this] { Refill(); }),
+    : TControl(parent, std::move(name), new QComboBox),
+      Items([this](const std::string& text) { Append(text); }, [this] { Refill(); }),
       style_(style) {
     auto* box = static_cast<QComboBox*>(Widget());
     box->setFocusPolicy(Qt::StrongFocus);
@@ -252,26 +258,26 @@ void TComboBox::SetText(const std::string& text) {
 }
 
 void TComboBox::Append(const std::string& text) {
-    ProgramChange change(programSetting_);
-    auto* box = static_cast<QComboBox*>(Widget());
-    const int kept = box->currentIndex();
-    const QString keptText = box->currentText();
-    box->addItem(FromCp1252(text));
-    // Qt selects the first item added to an empty box; here adding selects nothing.
-    if (box->currentIndex() != kept) box->setCurrentIndex(kept);
-    if (box->isEditable() && kept < 0) box->setEditText(keptText);
+    ChangeItems([&text](QComboBox& box) { box.addItem(FromCp1252(text)); });
 }
 
 void TComboBox::Refill() {
-    ProgramChange change(programSetting_);
-    auto* box = static_cast<QComboBox*>(Widget());
-    const int kept = box->currentIndex();
-    const QString keptText = box->currentText();
-    box->clear();
-    box->addItems(QtTextsOf(Items.Lines()));
-    // Filling keeps the selection where it was; Qt would select the first item added.
-    box->setCurrentIndex(kept < Items.Count() ? kept : -1);
-    if (box->isEditable() && box->currentIndex() < 0) box->setEditText(keptText);
+    ChangeItems([this](QComboBox& box) {
+        box.clear();
+        box.addItems(QtTextsOf(Items.Lines()));
+    });
+}
+
+void TComboBox::ChangeItems(const std::function<void(QComboBox&)>& change) {
+    ProgramChange programChange(programSetting_);
+    auto& box = *static_cast<QComboBox*>(Widget());
+    const int kept = box.currentIndex();
+    const QString keptText = box.currentText();
+    change(box);
+    // Changing the items keeps the selection where it was; Qt would select the first item
+    // added to an empty box.
+    box.setCurrentIndex(kept < Items.Count() ? kept : -1);
+    if (box.isEditable() && box.currentIndex() < 0) box.setEditText(keptText);
 }
 
 // ---------------------------------------------------------------- TLabeledEdit
@@ -379,21 +385,9 @@ void TButton::SetCaption(const std::string& caption) {
 // ---------------------------------------------------------------- TFileListBox
 
 TFileListBox::TFileListBox(TWinControl* parent, std::string name)
-    : TControl(parent, std::move(name), new QListWidget),
-      Items([this](const std::string& text) { static_cast<QListWidget*>(Widget())->addItem(FromCp1252(text)); },
-            [this] {
-                auto* list = static_cast<QListWidget*>(Widget());
-                list->clear();
-                list->addItems(QtTextsOf(Items.Lines()));
-            }) {}
+    // Never shown, so its names live in Items alone and its widget stays empty.
+    : TControl(parent, std::move(name), new QListWidget), Items([](const std::string&) {}, [] {}) {}
 
 void TFileListBox::SetDirectory(const std::string& folder) {
     Items.Assign(TStringList(ListFiles(folder, mask_)));
-}
-
-void TControl::RememberBounds(int left, int top, int width, int height) {
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
 }

@@ -20,6 +20,7 @@
 #include "platform/Events.h"
 #include "platform/TextList.h"
 
+class QComboBox;
 class QWidget;
 class QObject;
 class TForm;
@@ -82,7 +83,6 @@ protected:
     // Records position and size without touching the widget, for controls that place their
     // widget themselves.
     void RememberBounds(int left, int top, int width, int height);
-    void RememberVisible(bool visible) { visible_ = visible; }
 
 private:
     std::string name_;
@@ -191,6 +191,7 @@ public:
 private:
     void Refill();
     void Append(const std::string& text);
+    void ChangeItems(const std::function<void(QComboBox&)>& change);
     TComboBoxStyle style_;
     int programSetting_ = 0;
 };

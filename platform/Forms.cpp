@@ -67,7 +67,7 @@ QString FamilyOnThisSystem(const QString& family) {
 
 TForm::TForm(std::string name) : TWinControl(this, std::move(name), new FormWidget(this)) {
     Widget()->setAttribute(Qt::WA_DeleteOnClose, false);
-    RememberVisible(false);
+    SetVisible(false);
 }
 
 TForm::~TForm() {
@@ -139,11 +139,6 @@ void TForm::Show() {
 }
 
 void TForm::Hide() { SetVisible(false); }
-
-void TForm::SetVisible(bool visible) {
-    RememberVisible(visible);
-    Widget()->setVisible(visible);
-}
 
 int TForm::ShowModal() {
     Widget()->setWindowModality(Qt::ApplicationModal);

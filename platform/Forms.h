@@ -48,7 +48,6 @@ public:
 
     void Show();
     void Hide();
-    void SetVisible(bool visible) override;
     // Shows the form and returns once it has been closed.
     int ShowModal();
     // Asks OnCloseQuery, then OnClose; the window closes only when both agree. Closing the

@@ -222,8 +222,8 @@ TEST_F(ShownRecord, FillAndCommitOfEveryKind) {
         EXPECT_EQ(form->ComboBox4->ItemIndex(), c.rear) << "rear lights are token 32";
         for (int token = 1; token <= 29; ++token) {
             const TRecordField& field = RecordFields()[token];
-            if (field.Kind == TFieldKind::Number)
-                EXPECT_EQ(form->Editors[field.Editor]->Text(), SplitRecordLine(line).Get(token)) << token;
+            if (field.Kind != TFieldKind::Number) continue;
+            EXPECT_EQ(form->Editors[field.Editor]->Text(), SplitRecordLine(line).Get(token)) << token;
         }
         ClickListEntry(*form->ListBox1, 1);
         std::map<int, std::string> expected = tokens;

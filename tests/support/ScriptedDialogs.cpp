@@ -30,12 +30,12 @@ ScriptedDialogs::Answer ScriptedDialogs::Next(RecordedBox::Kind kind, const Reco
 
 TMsgAnswer ScriptedDialogs::MessageBox(const TMessageBoxRequest& request) {
     RecordedBox box{RecordedBox::Kind::MessageBox, request.Text, request.Caption, request.Buttons,
-                    request.Icon};
+                    request.Icon, {}};
     return Next(box.kind, box).answer;
 }
 
 bool ScriptedDialogs::OpenFile(const TOpenDialogRequest& request, std::string& fileName) {
-    RecordedBox box{RecordedBox::Kind::OpenDialog, request.Filter, {}, TMsgButtons::OK, TMsgIcon::None};
+    RecordedBox box{RecordedBox::Kind::OpenDialog, request.Filter, {}, TMsgButtons::OK, TMsgIcon::None, {}};
     Answer answer = Next(box.kind, box);
     if (answer.file.empty()) return false;
     fileName = answer.file;
@@ -43,7 +43,7 @@ bool ScriptedDialogs::OpenFile(const TOpenDialogRequest& request, std::string& f
 }
 
 void ScriptedDialogs::ErrorReport(const std::string& title, const std::string& message) {
-    RecordedBox box{RecordedBox::Kind::ErrorReport, message, title, TMsgButtons::OK, TMsgIcon::Error};
+    RecordedBox box{RecordedBox::Kind::ErrorReport, message, title, TMsgButtons::OK, TMsgIcon::Error, {}};
     Next(box.kind, box);
 }
 
